@@ -1,0 +1,22 @@
+#!/bin/bash
+# Installs what is missing, builds both targets and runs every test under
+# Wine with ctest; prints ctest's summary and fails when any test fails.
+set -euo pipefail
+. "$(dirname "$0")/common.sh"
+
+ensure_packages
+build_presets win64 win32
+
+wine_prefix "$BUILD/wineprefix-test"
+trap stop_all EXIT
+start_display
+start_wineserver
+
+log "running tests"
+cd "$BUILD/win64"
+set +e
+ctest --output-on-failure --timeout 300 "$@" 2>&1 | tee "$BUILD/ctest.log"
+status=${PIPESTATUS[0]}
+set -e
+grep -E "tests passed|tests failed" "$BUILD/ctest.log" | tail -1
+exit "$status"
