@@ -1,0 +1,79 @@
+// drvsetup.exe started for real: the start-up messages on each system, the
+// main window, and the two-second pause before the process ends.
+#include "ModalDriver.h"
+#include "ProcessDriver.h"
+#include "TempDir.h"
+#include "Texts.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// Reads and closes every start-up box; then the process must end about two
+// seconds later with the failure status.
+void ExpectBoxesThenExit(ChildProcess& program, const std::vector<std::string>& expected)
+{
+    std::vector<std::string> seen;
+    for (size_t i = 0; i < expected.size(); ++i) {
+        HWND box = program.WaitForDialog(texts::kCaption);
+        ASSERT_NE(nullptr, box) << "box " << i;
+        EXPECT_FALSE(program.HasWindow("drvsetup"));
+        seen.push_back(MessageBoxText(box));
+        ::PostMessageA(box, WM_COMMAND, IDOK, 0);
+        // Wait for this box to go before looking for the next one.
+        for (int n = 0; n < 200 && ::IsWindow(box); ++n)
+            ::Sleep(10);
+    }
+    EXPECT_EQ(expected, seen);
+    const DWORD closed = ::GetTickCount();
+    EXPECT_EQ(1u, program.WaitForExit());
+    const DWORD paused = ::GetTickCount() - closed;
+    EXPECT_GE(paused, 1800u);
+    EXPECT_LT(paused, 5000u);
+}
+
+} // namespace
+
+TEST(Program, WithoutTheDriverImageOnlyTheMessageAppears)
+{
+    TempDir dir("no-image");
+    ChildProcess program("drvsetup.exe", dir.Path());
+    ASSERT_TRUE(program.Started());
+    ExpectBoxesThenExit(program, { texts::kImageMissing });
+}
+
+TEST(Program, OlderSystemsAreRefusedAndBothChecksRun)
+{
+    TempDir dir("old-system");
+    struct Case { const char* version; bool image; std::vector<std::string> boxes; };
+    const Case cases[] = {
+        { "win95", false, { texts::kNotForWindows95, texts::kImageMissing } },
+        { "nt351", true, { texts::kNotForOldNt } },
+    };
+    for (const Case& c : cases) {
+        if (c.image)
+            dir.Write("cdrom.sys", "image");
+        else
+            ::DeleteFileA(dir.File("cdrom.sys").c_str());
+        ScopedWineVersion version(c.version);
+        ChildProcess program("drvsetup.exe", dir.Path());
+        ASSERT_TRUE(program.Started()) << c.version;
+        ExpectBoxesThenExit(program, c.boxes);
+    }
+}
+
+TEST(Program, MainWindowOpensOnNt40AndTheProcessEndsAfterThePause)
+{
+    TempDir dir("with-image");
+    dir.Write("cdrom.sys", "image");
+    ScopedWineVersion version("nt40");
+    ChildProcess program("drvsetup.exe", dir.Path());
+    ASSERT_TRUE(program.Started());
+    HWND main = program.WaitForDialog("drvsetup");
+    ASSERT_NE(nullptr, main);
+    EXPECT_FALSE(program.HasWindow(texts::kCaption));
+    ::PostMessageA(main, WM_COMMAND, IDOK, 0);
+    const DWORD closed = ::GetTickCount();
+    EXPECT_EQ(0u, program.WaitForExit());
+    EXPECT_GE(::GetTickCount() - closed, 1800u);
+}

@@ -1,0 +1,40 @@
+// Runs a program of the build in its own process and drives its windows from
+// outside, as a user would: find a dialog by caption, read it, press buttons.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+class ChildProcess {
+public:
+    // Starts bin\<exe> (beside the test executable) in the given directory.
+    ChildProcess(const char* exe, const std::string& workingDirectory);
+    ~ChildProcess();
+    ChildProcess(const ChildProcess&) = delete;
+    ChildProcess& operator=(const ChildProcess&) = delete;
+
+    bool Started() const { return m_pi.hProcess != nullptr; }
+    // A visible top-level dialog of this process with that caption, polled
+    // until the timeout; null if none appeared.
+    HWND WaitForDialog(const char* caption, DWORD timeoutMs = 10000) const;
+    bool HasWindow(const char* caption) const;
+    // Waits for the end; the exit code, or STILL_ACTIVE after the timeout.
+    DWORD WaitForExit(DWORD timeoutMs = 10000) const;
+    DWORD Id() const { return m_pi.dwProcessId; }
+
+private:
+    PROCESS_INFORMATION m_pi = {};
+};
+
+std::string BuildBinDirectory();
+
+// Sets HKCU\Software\Wine "Version" for the programs started while it lives;
+// Wine reads it at process start.
+class ScopedWineVersion {
+public:
+    explicit ScopedWineVersion(const char* version);
+    ~ScopedWineVersion();
+    ScopedWineVersion(const ScopedWineVersion&) = delete;
+    ScopedWineVersion& operator=(const ScopedWineVersion&) = delete;
+};
