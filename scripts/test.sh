@@ -7,9 +7,11 @@ set -euo pipefail
 ensure_packages
 build_presets win64 win32
 
-wine_prefix "$BUILD/wineprefix-test"
 trap stop_all EXIT
+# The display comes first: the first Wine process of a session starts the
+# desktop process, which keeps the display it was started with.
 start_display
+wine_prefix "$BUILD/wineprefix-test"
 start_wineserver
 
 log "running tests"

@@ -37,7 +37,8 @@ std::string BuildBinDirectory()
 
 ChildProcess::ChildProcess(const char* exe, const std::string& workingDirectory)
 {
-    std::string command = "\"" + BuildBinDirectory() + "\\" + exe + "\"";
+    const std::string program = std::strchr(exe, '\\') ? exe : BuildBinDirectory() + "\\" + exe;
+    std::string command = "\"" + program + "\"";
     std::vector<char> line(command.begin(), command.end());
     line.push_back('\0');
     STARTUPINFOA si = {};

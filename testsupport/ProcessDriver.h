@@ -8,7 +8,8 @@
 
 class ChildProcess {
 public:
-    // Starts bin\<exe> (beside the test executable) in the given directory.
+    // Starts exe in the given directory; a name without a path is the
+    // program built beside the running executable.
     ChildProcess(const char* exe, const std::string& workingDirectory);
     ~ChildProcess();
     ChildProcess(const ChildProcess&) = delete;

@@ -116,19 +116,21 @@ def write_icon(path):
 
 
 def write_bitmap(path):
+    # The picture control shows the middle of the bitmap: keep the drawing
+    # within the centre 60 pixels.
     width, height = 82, 64
     grid = [[2] * width for _ in range(height)]
-    d = disc(44, 2)
-    for y in range(44):
-        for x in range(44):
-            grid[3 + y][19 + x] = d[y][x]
-    caption = "CD-ROM DRIVES"
-    x0 = (width - (len(caption) * 6 - 1)) // 2
-    for i, ch in enumerate(caption):
-        for gy, line in enumerate(FONT[ch]):
-            for gx, bit in enumerate(line):
-                if bit == "1":
-                    grid[52 + gy][x0 + i * 6 + gx] = 0
+    d = disc(38, 2)
+    for y in range(38):
+        for x in range(38):
+            grid[2 + y][22 + x] = d[y][x]
+    for line, top in (("CD-ROM", 43), ("DRIVES", 54)):
+        x0 = (width - (len(line) * 6 - 1)) // 2
+        for i, ch in enumerate(line):
+            for gy, row in enumerate(FONT[ch]):
+                for gx, bit in enumerate(row):
+                    if bit == "1":
+                        grid[top + gy][x0 + i * 6 + gx] = 0
     pixels = bmp_rows(grid, width, 8)
     pal = palette_bytes(BASE, 256)
     info = struct.pack("<IiiHHIIiiII", 40, width, height, 1, 8, 0, len(pixels), 2835, 2835, 256, 0)
