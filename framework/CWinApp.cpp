@@ -5,7 +5,7 @@
 
 // The image base of the module this framework copy is linked into: the
 // program or the library, whichever holds the resources.
-extern "C" IMAGE_DOS_HEADER __ImageBase;
+extern "C" IMAGE_DOS_HEADER __ImageBase;  // NOLINT(bugprone-reserved-identifier): the linker defines it
 
 namespace {
 CWinApp* g_pApp = nullptr;
@@ -13,7 +13,7 @@ char g_appName[MAX_PATH];
 
 const char* ModuleBaseName()
 {
-    char path[MAX_PATH];
+    char path[MAX_PATH] = "";
     DWORD n = ::GetModuleFileNameA(reinterpret_cast<HINSTANCE>(&__ImageBase), path, sizeof path);
     if (n == 0 || n >= sizeof path)
         return "";

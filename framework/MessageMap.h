@@ -48,7 +48,7 @@ protected:                                                      \
         return &map;                                                    \
     }
 
-#define FW_TARGET static_cast<ThisClass*>(target)
+#define FW_TARGET (static_cast<ThisClass*>(target))
 
 #define ON_COMMAND(id, fn) \
     { WM_COMMAND, 0, (id), [](CCmdTarget* target, WPARAM, LPARAM) -> LRESULT { FW_TARGET->fn(); return 0; } },

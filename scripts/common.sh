@@ -8,7 +8,7 @@ BUILD="$ROOT/build"
 # Debian's wine script picks it and fails with "Exec format error".
 PACKAGES="wine wine64 fonts-wine g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix
 g++-mingw-w64-i686-win32 binutils-mingw-w64-i686 binutils-mingw-w64-x86-64 xvfb xauth
-ninja-build cmake googletest"
+ninja-build cmake googletest cppcheck clang-tidy"
 
 log() { printf '== %s\n' "$*" >&2; }
 

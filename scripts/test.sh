@@ -1,6 +1,7 @@
 #!/bin/bash
-# Installs what is missing, builds both targets and runs every test under
-# Wine with ctest; prints ctest's summary and fails when any test fails.
+# Installs what is missing, builds both targets, runs every test under Wine
+# with ctest and the static analysis; prints ctest's summary and fails when
+# any test or check fails.
 set -euo pipefail
 . "$(dirname "$0")/common.sh"
 
@@ -19,6 +20,10 @@ cd "$BUILD/win64"
 set +e
 ctest --output-on-failure --timeout 300 "$@" 2>&1 | tee "$BUILD/ctest.log"
 status=${PIPESTATUS[0]}
+stop_all
+"$ROOT/scripts/lint.sh"
+lint=$?
 set -e
 grep -E "tests passed|tests failed" "$BUILD/ctest.log" | tail -1
-exit "$status"
+[ "$lint" -eq 0 ] || log "static analysis found problems (see above)"
+[ "$status" -eq 0 ] && [ "$lint" -eq 0 ]

@@ -77,3 +77,21 @@ TEST(Program, MainWindowOpensOnNt40AndTheProcessEndsAfterThePause)
     EXPECT_EQ(0u, program.WaitForExit());
     EXPECT_GE(::GetTickCount() - closed, 1800u);
 }
+
+TEST(Program, VersionResourceMatchesTheAboutBox)
+{
+    const std::string exe = BuildBinDirectory() + "\\drvsetup.exe";
+    DWORD handle = 0;
+    DWORD size = ::GetFileVersionInfoSizeA(exe.c_str(), &handle);
+    ASSERT_NE(0u, size);
+    std::vector<char> data(size);
+    ASSERT_TRUE(::GetFileVersionInfoA(exe.c_str(), 0, size, data.data()));
+    VS_FIXEDFILEINFO* fixed = nullptr;
+    UINT len = 0;
+    ASSERT_TRUE(::VerQueryValueA(data.data(), "\\", reinterpret_cast<void**>(&fixed), &len));
+    EXPECT_EQ(MAKELONG(0, 3), static_cast<LONG>(fixed->dwFileVersionMS));
+    char* text = nullptr;
+    ASSERT_TRUE(::VerQueryValueA(data.data(), "\\StringFileInfo\\040904E4\\FileVersion",
+                                 reinterpret_cast<void**>(&text), &len));
+    EXPECT_STREQ("3.0", text);
+}
