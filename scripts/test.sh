@@ -20,6 +20,20 @@ cd "$BUILD/win64"
 set +e
 ctest --output-on-failure --timeout 300 "$@" 2>&1 | tee "$BUILD/ctest.log"
 status=${PIPESTATUS[0]}
+
+# The whole suite once more with Wine's heap checking: any heap error it
+# reports (an overrun, a write after free) fails the run.
+log "running tests with heap checking"
+WINEDEBUG=-all,warn+heap,err+heap ctest -V --timeout 300 "$@" >"$BUILD/ctest-heap.log" 2>&1
+heap_status=$?
+heap_errors=$(grep -cE "(err|warn):heap" "$BUILD/ctest-heap.log" || true)
+if [ "$heap_status" -ne 0 ] || [ "$heap_errors" -ne 0 ]; then
+    grep -E "(err|warn):heap|Failed|\*\*\*" "$BUILD/ctest-heap.log" | head -40
+    log "heap-checked pass failed ($heap_errors heap reports)"
+    status=1
+else
+    log "heap-checked pass clean"
+fi
 stop_all
 "$ROOT/scripts/lint.sh"
 lint=$?
