@@ -4,6 +4,8 @@
 #include "CDialog.h"
 #include "CFileDialog.h"
 #include "CPaintDC.h"
+#include "CStdioFile.h"
+#include "CStringArray.h"
 #include "CString.h"
 #include "CWinApp.h"
 #include "CWnd.h"
