@@ -19,4 +19,9 @@ constexpr const char kConfigFileName[] = "Ferlcdr.cfg";
 constexpr const char kBrowseDefExt[] = "*.cfg";
 constexpr const char kBrowseFilter[] = "Ferl CDR config files (*.cfg)|*.cfg|All Files (*.*)|*.*||";
 
+// Configuration reader.
+constexpr const char kConfigOpenFailed[] = "Could not open selected configuration file ...";
+constexpr const char kConfigNoMemory[] = "Not enough memory to read configuration file ...";
+
+
 } // namespace texts
