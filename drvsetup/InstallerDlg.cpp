@@ -9,8 +9,8 @@
 
 #include <cstring>
 
-CInstallerDlg::CInstallerDlg(CWnd* pParent)
-    : CDialog(IDD, pParent), m_appIcon(AfxGetApp()->LoadIcon(IDR_MAINFRAME))
+CInstallerDlg::CInstallerDlg(CWnd* pParent, CommandPlatform& platform)
+    : CDialog(IDD, pParent), m_appIcon(AfxGetApp()->LoadIcon(IDR_MAINFRAME)), m_platform(platform)
 {
 }
 
@@ -28,7 +28,9 @@ BEGIN_MESSAGE_MAP(CInstallerDlg, CDialog)
     ON_WM_SYSCOMMAND()
     ON_WM_PAINT()
     ON_WM_QUERYDRAGICON()
+    ON_BN_CLICKED(IDC_INSTALL, OnInstall)
     ON_BN_CLICKED(IDC_BROWSE, OnBrowse)
+    ON_BN_CLICKED(IDC_UNINSTALL, OnUninstall)
     ON_BN_CLICKED(IDC_AUTORUN, OnAutorunClicked)
 END_MESSAGE_MAP()
 

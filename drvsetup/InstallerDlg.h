@@ -3,12 +3,14 @@
 // driver's autorun check box.
 #pragma once
 
+#include "InstallCommands.h"
 #include "framework.h"
 #include "resource.h"
 
 class CInstallerDlg : public CDialog {
 public:
-    explicit CInstallerDlg(CWnd* pParent = nullptr);
+    // platform: the directory queries of Install and Uninstall.
+    explicit CInstallerDlg(CWnd* pParent = nullptr, CommandPlatform& platform = SystemCommandPlatform());
     ~CInstallerDlg() override = default;
 
     enum { IDD = IDD_DRVSETUP_DIALOG };
@@ -19,6 +21,7 @@ protected:
     CString m_configPathText;
     int m_autorunChecked = 0;
     HICON m_appIcon;
+    CommandPlatform& m_platform;
 
     void DoDataExchange(CDataExchange* pDX) override;
     BOOL OnInitDialog() override;
@@ -26,7 +29,9 @@ protected:
     void OnSysCommand(UINT nID, LPARAM lParam);
     void OnPaint();
     HCURSOR OnQueryDragIcon();
+    void OnInstall();     // InstallCommands.cpp
     void OnBrowse();
+    void OnUninstall();   // InstallCommands.cpp
     void OnAutorunClicked();
 
     DECLARE_MESSAGE_MAP()

@@ -32,6 +32,15 @@ struct ServiceConfig {
 };
 ServiceConfig QueryCdromService();
 
+// The RegisteredCDR list: entry name -> Identifier.
+using Entries = std::map<std::string, std::string>;
+extern const std::string kListPath;
+
+// Creates the list key with these entries.
+void SeedEntries(const Entries& entries);
+// Every entry of the list; each value must be a REG_SZ of the text and one NUL.
+Entries StoredEntries();
+
 // The real system32\drivers of the prefix: Cdrom.sys and Cdrom.org are put
 // aside for the test and put back afterwards.
 class ScopedDriverDirectory {

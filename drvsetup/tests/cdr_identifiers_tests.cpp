@@ -1,58 +1,12 @@
 // CD-R identifier registration against the real registry of the test
 // prefix: what is stored, under which numbers, and what removal leaves.
 #include "CdrIdentifiers.h"
+#include "Machine.h"
 #include "RegistryFixture.h"
 
 #include <gtest/gtest.h>
 
-#include <map>
-
 namespace {
-
-using Entries = std::map<std::string, std::string>;   // entry name -> Identifier
-
-const std::string kListPath = std::string(kCdromKeyPath) + "\\RegisteredCDR";
-
-std::string EntryPath(const std::string& name)
-{
-    return kListPath + "\\" + name;
-}
-
-void Seed(const Entries& entries)
-{
-    ASSERT_TRUE(CreateKey(kListPath.c_str()));
-    for (const auto& entry : entries) {
-        ASSERT_TRUE(CreateKey(EntryPath(entry.first).c_str()));
-        HKEY key;
-        ASSERT_EQ(ERROR_SUCCESS, ::RegOpenKeyExA(HKEY_LOCAL_MACHINE, EntryPath(entry.first).c_str(), 0,
-                                                 KEY_ALL_ACCESS, &key));
-        ::RegSetValueExA(key, "Identifier", 0, REG_SZ, reinterpret_cast<const BYTE*>(entry.second.c_str()),
-                         static_cast<DWORD>(entry.second.size() + 1));
-        ::RegCloseKey(key);
-    }
-}
-
-// Every entry of the list with its stored value; the value must be a REG_SZ
-// of the text and one NUL.
-Entries Stored()
-{
-    Entries entries;
-    HKEY list;
-    if (::RegOpenKeyExA(HKEY_LOCAL_MACHINE, kListPath.c_str(), 0, KEY_READ, &list) != ERROR_SUCCESS)
-        return entries;
-    char name[256];
-    for (DWORD i = 0;; ++i) {
-        DWORD length = sizeof name;
-        if (::RegEnumKeyExA(list, i, name, &length, nullptr, nullptr, nullptr, nullptr) != ERROR_SUCCESS)
-            break;
-        StoredValue v = ReadValue(EntryPath(name).c_str(), "Identifier");
-        EXPECT_EQ(static_cast<DWORD>(REG_SZ), v.type) << name;
-        EXPECT_TRUE(!v.data.empty() && v.data.back() == '\0') << name;
-        entries[name] = v.data.substr(0, v.data.size() - 1);
-    }
-    ::RegCloseKey(list);
-    return entries;
-}
 
 CStringArray List(const std::vector<std::string>& identifiers)
 {
@@ -95,10 +49,10 @@ TEST(CdrIdentifiers, RegisterStoresEachIdentifierOnceAndOverwritesNothing)
     for (const Case& c : cases) {
         ScopedCdromKey fixture(true);
         if (c.listKey)
-            Seed(c.before);
+            SeedEntries(c.before);
         EXPECT_EQ(1, RegisterCdrIdentifiers(List(c.list), c.count)) << c.name;
         EXPECT_TRUE(KeyExists(kListPath.c_str())) << c.name;
-        EXPECT_EQ(c.after, Stored()) << c.name;
+        EXPECT_EQ(c.after, StoredEntries()) << c.name;
     }
 }
 
@@ -128,10 +82,10 @@ TEST(CdrIdentifiers, RemoveDeletesTheNumberedEntriesAndTheList)
     for (const Case& c : cases) {
         ScopedCdromKey fixture(true);
         if (c.listKey)
-            Seed(c.before);
+            SeedEntries(c.before);
         EXPECT_EQ(c.result, RemoveCdrIdentifiers()) << c.name;
         EXPECT_EQ(c.listAfter, KeyExists(kListPath.c_str())) << c.name;
-        EXPECT_EQ(c.after, Stored()) << c.name;
+        EXPECT_EQ(c.after, StoredEntries()) << c.name;
         EXPECT_TRUE(KeyExists(kCdromKeyPath)) << c.name;
     }
     ScopedCdromKey fixture(false);
@@ -141,7 +95,7 @@ TEST(CdrIdentifiers, RemoveDeletesTheNumberedEntriesAndTheList)
 TEST(CdrIdentifiers, NoKeyStaysOpen)
 {
     ScopedCdromKey fixture(true);
-    Seed({ { "0", "A" } });
+    SeedEntries({ { "0", "A" } });
     RegisterCdrIdentifiers(List({ "A" }), 1);
     const DWORD before = ProcessHandleCount();
     ASSERT_NE(0u, before);
