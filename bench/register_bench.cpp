@@ -1,0 +1,91 @@
+// How the time of RegisterCdrIdentifiers grows with the list: 10 stored and
+// 10 new identifiers against 1000 and 1000, the median of several runs each,
+// printed side by side with their ratio.
+#include "CdrIdentifiers.h"
+#include "RegistryFixture.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <vector>
+
+namespace {
+
+constexpr int kRuns = 5;
+
+CStringArray Identifiers(const char* prefix, int count)
+{
+    CStringArray list;
+    list.SetSize(20, 1);
+    for (int i = 0; i < count; ++i) {
+        char text[64];
+        std::snprintf(text, sizeof text, "%s CDR-%04d", prefix, i);
+        list.InsertAt(i, text);
+    }
+    return list;
+}
+
+int EntryCount()
+{
+    HKEY list;
+    const std::string path = std::string(kCdromKeyPath) + "\\RegisteredCDR";
+    if (::RegOpenKeyExA(HKEY_LOCAL_MACHINE, path.c_str(), 0, KEY_READ, &list) != ERROR_SUCCESS)
+        return -1;
+    DWORD count = 0;
+    ::RegQueryInfoKeyA(list, nullptr, nullptr, nullptr, &count, nullptr, nullptr, nullptr, nullptr, nullptr,
+                       nullptr, nullptr);
+    ::RegCloseKey(list);
+    return static_cast<int>(count);
+}
+
+// Milliseconds of one registration of `size` new identifiers into a list
+// that holds `size` stored ones; -1 when the outcome is wrong.
+double TimeOnce(int size)
+{
+    DeleteKeyTree(kCdromKeyPath);
+    CreateKey(kCdromKeyPath);
+    if (RegisterCdrIdentifiers(Identifiers("STORED", size), size) != 1)
+        return -1;
+    const CStringArray fresh = Identifiers("NEW", size);
+    LARGE_INTEGER frequency, start, end;
+    ::QueryPerformanceFrequency(&frequency);
+    ::QueryPerformanceCounter(&start);
+    const int result = RegisterCdrIdentifiers(fresh, size);
+    ::QueryPerformanceCounter(&end);
+    if (result != 1 || EntryCount() != 2 * size)
+        return -1;
+    return 1000.0 * static_cast<double>(end.QuadPart - start.QuadPart) / static_cast<double>(frequency.QuadPart);
+}
+
+double Median(int size)
+{
+    std::vector<double> times;
+    times.reserve(kRuns);
+    for (int run = 0; run < kRuns; ++run)
+        times.push_back(TimeOnce(size));
+    std::sort(times.begin(), times.end());
+    return times.front() < 0 ? -1 : times[times.size() / 2];
+}
+
+} // namespace
+
+int main()
+{
+    if (KeyExists(kCdromKeyPath)) {
+        std::printf("This machine has a Cdrom service key; run the benchmark on one without it.\n");
+        return 1;
+    }
+    const double small = Median(10);
+    const double large = Median(1000);
+    DeleteKeyTree(kCdromKeyPath);
+    if (small < 0 || large < 0) {
+        std::printf("RegisterCdrIdentifiers did not store every new identifier.\n");
+        return 1;
+    }
+    std::printf("RegisterCdrIdentifiers, median of %d runs each:\n", kRuns);
+    std::printf("  %4d stored, %4d new identifiers: %9.2f ms\n", 10, 10, small);
+    std::printf("  %4d stored, %4d new identifiers: %9.2f ms\n", 1000, 1000, large);
+    std::printf("  ratio: %.0f for 100 times the identifiers (linear growth: about 100; stored times new: about "
+                "10000)\n",
+                large / small);
+    return 0;
+}
