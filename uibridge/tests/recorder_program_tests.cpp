@@ -1,0 +1,124 @@
+// recorder.exe started for real and driven from outside as a user would:
+// Start plays the session through the bridge, Cancel interrupts it, and the
+// bridge's interrupt message ends the log.
+#include "ModalDriver.h"
+#include "ProcessDriver.h"
+
+#include "../../recorder/resource.h"
+
+#include <commctrl.h>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <functional>
+
+namespace {
+
+const char kInterrupted[] = "Operation interrupted by the user.";
+
+// A message to a window of the other process, which must not block the test.
+LRESULT Ask(HWND hWnd, UINT message, WPARAM wParam = 0, LPARAM lParam = 0)
+{
+    DWORD_PTR result = 0;
+    if (!::SendMessageTimeoutA(hWnd, message, wParam, lParam, SMTO_ABORTIFHUNG, 2000, &result))
+        return -1;
+    return static_cast<LRESULT>(result);
+}
+
+std::vector<std::string> LogLines(HWND dlg)
+{
+    const HWND list = ::GetDlgItem(dlg, IDC_LOG);
+    std::vector<std::string> lines;
+    const LRESULT count = Ask(list, LB_GETCOUNT);
+    for (LRESULT i = 0; i < count; ++i) {
+        // Wine hands an ANSI LB_GETTEXT from another process back as wide
+        // text; the wide message arrives intact.
+        wchar_t wide[512] = L"";
+        char line[512] = "";
+        DWORD_PTR length = 0;
+        if (Ask(list, LB_GETTEXTLEN, static_cast<WPARAM>(i)) < 512 &&
+            ::SendMessageTimeoutW(list, LB_GETTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(wide),
+                                  SMTO_ABORTIFHUNG, 2000, &length))
+            ::WideCharToMultiByte(CP_ACP, 0, wide, -1, line, sizeof line, nullptr, nullptr);
+        lines.emplace_back(line);
+    }
+    return lines;
+}
+
+bool WaitFor(const std::function<bool()>& condition, DWORD timeoutMs)
+{
+    const DWORD start = ::GetTickCount();
+    while (!condition()) {
+        if (::GetTickCount() - start > timeoutMs)
+            return false;
+        ::Sleep(20);
+    }
+    return true;
+}
+
+bool Contains(const std::vector<std::string>& lines, const std::string& line)
+{
+    return std::find(lines.begin(), lines.end(), line) != lines.end();
+}
+
+class Recorder : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(m_program.Started());
+        m_dlg = m_program.WaitForDialog("Recorder");
+        ASSERT_NE(nullptr, m_dlg);
+    }
+    // Cancel while idle closes the window; the program ends with 0.
+    void Close()
+    {
+        PressButton(m_dlg, IDCANCEL);
+        EXPECT_EQ(0u, m_program.WaitForExit());
+    }
+
+    ChildProcess m_program{ "recorder.exe", BuildBinDirectory() };
+    HWND m_dlg = nullptr;
+};
+
+} // namespace
+
+TEST_F(Recorder, CancelInterruptsTheSessionWithTheCataloguesMessage)
+{
+    EXPECT_EQ("Ready", DlgItemText(m_dlg, IDC_ACTION));
+    PressButton(m_dlg, IDC_START);
+    ASSERT_TRUE(WaitFor([&] { return DlgItemText(m_dlg, IDC_CURRENT_TRACK) == "1"; }, 5000));
+    EXPECT_FALSE(::IsWindowEnabled(::GetDlgItem(m_dlg, IDC_START)));
+    EXPECT_EQ("Ferl 4.0 -  AUDIO_CD", DlgItemText(m_dlg, IDC_VOLUME));
+    EXPECT_EQ("Recording", DlgItemText(m_dlg, IDC_ACTION));
+
+    PressButton(m_dlg, IDCANCEL);
+    ASSERT_TRUE(WaitFor([&] { return ::IsWindowEnabled(::GetDlgItem(m_dlg, IDC_START)) != FALSE; }, 5000));
+    const std::vector<std::string> lines = LogLines(m_dlg);
+    ASSERT_FALSE(lines.empty());
+    EXPECT_EQ(kInterrupted, lines.back());
+    EXPECT_EQ(1, std::count(lines.begin(), lines.end(), kInterrupted));
+    EXPECT_FALSE(Contains(lines, "Recording complete."));
+    EXPECT_EQ("Interrupted", DlgItemText(m_dlg, IDC_ACTION));
+    Close();
+}
+
+TEST_F(Recorder, AnUninterruptedSessionWritesEveryTrack)
+{
+    PressButton(m_dlg, IDC_START);
+    ASSERT_TRUE(WaitFor([&] { return DlgItemText(m_dlg, IDC_ACTION) == "Done"; }, 10000));
+    const std::vector<std::string> lines = LogLines(m_dlg);
+    const std::vector<std::string> expected{
+        "Recording session started.",
+        "Track 1: writing from C:\\Audio\\Track01.wav", "Track 1 written.",
+        "Track 2: writing from C:\\Audio\\Track02.wav", "Track 2 written.",
+        "Track 3: writing from C:\\Audio\\Track03.wav", "Track 3 written.",
+        "Recording complete.",
+    };
+    // Each temporary line gave way to the permanent line after it.
+    EXPECT_EQ(expected, lines);
+    EXPECT_EQ(100, Ask(::GetDlgItem(m_dlg, IDC_PERCENTAGE), PBM_GETPOS));
+    EXPECT_EQ("3", DlgItemText(m_dlg, IDC_CURRENT_TRACK));
+    EXPECT_EQ("", DlgItemText(m_dlg, IDC_SUBACTION));
+    Close();
+}
