@@ -1,8 +1,10 @@
 // recorder.exe started for real and driven from outside as a user would:
 // Start plays the session through the bridge, Cancel interrupts it, and the
 // bridge's interrupt message ends the log.
+#include "ListBoxReader.h"
 #include "ModalDriver.h"
 #include "ProcessDriver.h"
+#include "WaitUntil.h"
 
 #include "../../recorder/resource.h"
 
@@ -11,50 +13,24 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <functional>
 
 namespace {
 
 const char kInterrupted[] = "Operation interrupted by the user.";
 
-// A message to a window of the other process, which must not block the test.
-LRESULT Ask(HWND hWnd, UINT message, WPARAM wParam = 0, LPARAM lParam = 0)
+// A question to a control of the other process, which must not block the
+// test; -1 when it was not answered.
+LRESULT Ask(HWND hWnd, UINT message)
 {
     DWORD_PTR result = 0;
-    if (!::SendMessageTimeoutA(hWnd, message, wParam, lParam, SMTO_ABORTIFHUNG, 2000, &result))
+    if (!::SendMessageTimeoutA(hWnd, message, 0, 0, SMTO_ABORTIFHUNG, 2000, &result))
         return -1;
     return static_cast<LRESULT>(result);
 }
 
 std::vector<std::string> LogLines(HWND dlg)
 {
-    const HWND list = ::GetDlgItem(dlg, IDC_LOG);
-    std::vector<std::string> lines;
-    const LRESULT count = Ask(list, LB_GETCOUNT);
-    for (LRESULT i = 0; i < count; ++i) {
-        // Wine hands an ANSI LB_GETTEXT from another process back as wide
-        // text; the wide message arrives intact.
-        wchar_t wide[512] = L"";
-        char line[512] = "";
-        DWORD_PTR length = 0;
-        if (Ask(list, LB_GETTEXTLEN, static_cast<WPARAM>(i)) < 512 &&
-            ::SendMessageTimeoutW(list, LB_GETTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(wide),
-                                  SMTO_ABORTIFHUNG, 2000, &length))
-            ::WideCharToMultiByte(CP_ACP, 0, wide, -1, line, sizeof line, nullptr, nullptr);
-        lines.emplace_back(line);
-    }
-    return lines;
-}
-
-bool WaitFor(const std::function<bool()>& condition, DWORD timeoutMs)
-{
-    const DWORD start = ::GetTickCount();
-    while (!condition()) {
-        if (::GetTickCount() - start > timeoutMs)
-            return false;
-        ::Sleep(20);
-    }
-    return true;
+    return ListBoxLines(::GetDlgItem(dlg, IDC_LOG));
 }
 
 bool Contains(const std::vector<std::string>& lines, const std::string& line)
@@ -87,13 +63,13 @@ TEST_F(Recorder, CancelInterruptsTheSessionWithTheCataloguesMessage)
 {
     EXPECT_EQ("Ready", DlgItemText(m_dlg, IDC_ACTION));
     PressButton(m_dlg, IDC_START);
-    ASSERT_TRUE(WaitFor([&] { return DlgItemText(m_dlg, IDC_CURRENT_TRACK) == "1"; }, 5000));
+    ASSERT_TRUE(WaitUntil([&] { return DlgItemText(m_dlg, IDC_CURRENT_TRACK) == "1"; }, 5000));
     EXPECT_FALSE(::IsWindowEnabled(::GetDlgItem(m_dlg, IDC_START)));
     EXPECT_EQ("Ferl 4.0 -  AUDIO_CD", DlgItemText(m_dlg, IDC_VOLUME));
     EXPECT_EQ("Recording", DlgItemText(m_dlg, IDC_ACTION));
 
     PressButton(m_dlg, IDCANCEL);
-    ASSERT_TRUE(WaitFor([&] { return ::IsWindowEnabled(::GetDlgItem(m_dlg, IDC_START)) != FALSE; }, 5000));
+    ASSERT_TRUE(WaitUntil([&] { return ::IsWindowEnabled(::GetDlgItem(m_dlg, IDC_START)) != FALSE; }, 5000));
     const std::vector<std::string> lines = LogLines(m_dlg);
     ASSERT_FALSE(lines.empty());
     EXPECT_EQ(kInterrupted, lines.back());
@@ -106,7 +82,7 @@ TEST_F(Recorder, CancelInterruptsTheSessionWithTheCataloguesMessage)
 TEST_F(Recorder, AnUninterruptedSessionWritesEveryTrack)
 {
     PressButton(m_dlg, IDC_START);
-    ASSERT_TRUE(WaitFor([&] { return DlgItemText(m_dlg, IDC_ACTION) == "Done"; }, 10000));
+    ASSERT_TRUE(WaitUntil([&] { return DlgItemText(m_dlg, IDC_ACTION) == "Done"; }, 10000));
     const std::vector<std::string> lines = LogLines(m_dlg);
     const std::vector<std::string> expected{
         "Recording session started.",
