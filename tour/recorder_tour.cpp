@@ -45,7 +45,8 @@ void Show(HWND dlg, const std::string& screens, const char* stage, const char* s
     std::printf("* %s\n", stage);
     for (const Field& f : kFields)
         std::printf("    %-13s \"%s\"\n", f.label, DlgItemText(dlg, f.id).c_str());
-    std::printf("    %-13s %ld%%, buffer %ld%%\n", "Progress", static_cast<long>(Position(::GetDlgItem(dlg, IDC_PERCENTAGE))),
+    std::printf("    %-13s %ld%%, buffer %ld%%\n", "Progress",
+                static_cast<long>(Position(::GetDlgItem(dlg, IDC_PERCENTAGE))),
                 static_cast<long>(Position(::GetDlgItem(dlg, IDC_BUFFER_PERCENTAGE))));
     std::printf("    %-13s %s\n", "Start", ::IsWindowEnabled(::GetDlgItem(dlg, IDC_START)) ? "enabled" : "disabled");
     std::printf("    log:\n");

@@ -34,7 +34,7 @@ const Slot kSlots[] = {
 // Distinct values per slot; the bridge stores them without looking at them.
 void* Marker(size_t slot, int n)
 {
-    return reinterpret_cast<void*>(static_cast<uintptr_t>(0x10000 + slot * 0x100 + n * 8));
+    return reinterpret_cast<void*>(uintptr_t{ 0x10000 } + slot * 0x100 + static_cast<uintptr_t>(n) * 8);
 }
 
 } // namespace

@@ -52,7 +52,7 @@ struct BoundFrontEnd : FrontEnd {
 
 TEST(HostileInput, TextsAreShownCharacterForCharacter)
 {
-    const std::string big(100 * 1024, 'x');
+    const std::string big(size_t{ 100 } * 1024, 'x');
     const char* const texts[] = { "%s%n%s%n", "100%d %s %%", big.c_str() };
     for (const char* text : texts) {
         const std::string what = std::string(text).substr(0, 16);

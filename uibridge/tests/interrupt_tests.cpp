@@ -14,6 +14,7 @@ const char kInterrupted[] = "Operation interrupted by the user.";
 std::vector<UINT> Messages(const std::vector<Received>& received)
 {
     std::vector<UINT> messages;
+    messages.reserve(received.size());
     for (const Received& r : received)
         messages.push_back(r.message);
     return messages;
@@ -22,6 +23,7 @@ std::vector<UINT> Messages(const std::vector<Received>& received)
 std::vector<UINT> Messages(const std::vector<MSG>& queue)
 {
     std::vector<UINT> messages;
+    messages.reserve(queue.size());
     for (const MSG& m : queue)
         messages.push_back(m.message);
     return messages;

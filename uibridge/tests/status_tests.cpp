@@ -8,8 +8,6 @@
 
 #include <gtest/gtest.h>
 
-#include <array>
-
 namespace {
 
 const char* const kOld = "old";
@@ -17,37 +15,33 @@ const char* const kOld = "old";
 // The six window fields, bound to fresh statics that show kOld, and the two
 // recording sinks.
 struct StatusFields {
+    struct WindowField {
+        int type;
+        CWnd* (WINAPI* bind)(CWnd*);
+        CWnd* field;
+    };
+
     explicit StatusFields(FrontEnd& frontEnd)
     {
-        for (auto& field : windows)
-            field = &frontEnd.Static(kOld);
+        for (WindowField& w : windows)
+            w.field = &frontEnd.Static(kOld);
     }
     void Bind()
     {
-        mf_SetVolumeStatusControl(windows[0]);
-        mf_SetTracksStatusControl(windows[1]);
-        mf_SetCurrentTrackStatusControl(windows[2]);
-        mf_SetFreeSectorsStatusControl(windows[3]);
-        mf_SetCurrentDirStatusControl(windows[4]);
-        mf_SetCurrentDeviceStatusControl(windows[5]);
+        for (WindowField& w : windows)
+            w.bind(w.field);
         mf_SetActionStatusControl(&action);
         mf_SetSubActionStatusControl(&subAction);
     }
-    // The field of a window type (1, 2, 4, 5, 7, 8), or null.
-    CWnd* WindowOf(int type) const
-    {
-        switch (type) {
-        case ST_VOLUME: return windows[0];
-        case ST_TRACKS: return windows[1];
-        case ST_CURRENT_TRACK: return windows[2];
-        case ST_FREE_SECTORS: return windows[3];
-        case ST_CURRENT_DIR: return windows[4];
-        case ST_CURRENT_DEVICE: return windows[5];
-        default: return nullptr;
-        }
-    }
 
-    std::array<CWnd*, 6> windows{};
+    WindowField windows[6] = {
+        { ST_VOLUME, mf_SetVolumeStatusControl, nullptr },
+        { ST_TRACKS, mf_SetTracksStatusControl, nullptr },
+        { ST_CURRENT_TRACK, mf_SetCurrentTrackStatusControl, nullptr },
+        { ST_FREE_SECTORS, mf_SetFreeSectorsStatusControl, nullptr },
+        { ST_CURRENT_DIR, mf_SetCurrentDirStatusControl, nullptr },
+        { ST_CURRENT_DEVICE, mf_SetCurrentDeviceStatusControl, nullptr },
+    };
     RecordingSink action, subAction;
 };
 
@@ -78,7 +72,8 @@ TEST(Status, EachTypeReachesItsFieldAndPumpsExactlyOneMessage)
     const int types[] = { 0, 1, 2, 3, 4, 5, 6, 7, 8, 9, -1 };
     for (int type : types) {
         for (const char* text : texts) {
-            const std::string what = "type " + std::to_string(type) + ", text " + (text ? "\"" + std::string(text) + "\"" : "null");
+            const std::string what =
+                "type " + std::to_string(type) + ", text " + (text ? "\"" + std::string(text) + "\"" : "null");
             FrontEnd frontEnd;
             StatusFields fields(frontEnd);
             fields.Bind();
@@ -87,10 +82,8 @@ TEST(Status, EachTypeReachesItsFieldAndPumpsExactlyOneMessage)
 
             DisplayStatus(text, type);
 
-            for (CWnd* field : fields.windows) {
-                const bool target = field == fields.WindowOf(type);
-                EXPECT_EQ(target ? Expected(type, text) : kOld, WindowText(field->m_hWnd)) << what;
-            }
+            for (const auto& w : fields.windows)
+                EXPECT_EQ(w.type == type ? Expected(type, text) : kOld, WindowText(w.field->m_hWnd)) << what;
             // The sinks get the engine's pointer itself, null included.
             const std::vector<const char*> none, once{ text };
             EXPECT_EQ(type == ST_ACTION ? once : none, fields.action.shown) << what;
@@ -109,8 +102,8 @@ TEST(Status, WithNothingBoundEachTypeStillPumpsExactlyOneMessage)
         frontEnd.Post(1);
         frontEnd.Post(2);
         DisplayStatus("ABC", type);
-        for (CWnd* field : fields.windows)
-            EXPECT_EQ(kOld, WindowText(field->m_hWnd)) << type;
+        for (const auto& w : fields.windows)
+            EXPECT_EQ(kOld, WindowText(w.field->m_hWnd)) << type;
         ExpectOnePumpStep(frontEnd, "type " + std::to_string(type));
     }
 }
