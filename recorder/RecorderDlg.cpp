@@ -35,45 +35,32 @@ void CRecorderDlg::DoDataExchange(CDataExchange* pDX)
 BOOL CRecorderDlg::OnInitDialog()
 {
     CDialog::OnInitDialog();
-    BindControls();
+    SetBindings(true);
     m_actionSink.ShowStatusText("Ready");
     return TRUE;
 }
 
-void CRecorderDlg::BindControls()
+// Binds every slot to its control, or empties every slot. The bridge does
+// not notice a control going away: the slots are emptied while the controls
+// still exist.
+void CRecorderDlg::SetBindings(bool bBind)
 {
-    mf_SetVolumeStatusControl(&m_volume);
-    mf_SetTracksStatusControl(&m_tracks);
-    mf_SetCurrentTrackStatusControl(&m_currentTrack);
-    mf_SetFreeSectorsStatusControl(&m_freeSectors);
-    mf_SetCurrentDirStatusControl(&m_currentDir);
-    mf_SetCurrentDeviceStatusControl(&m_currentDevice);
-    mf_SetActionStatusControl(&m_actionSink);
-    mf_SetSubActionStatusControl(&m_subActionSink);
-    mf_SetPercentageControl(&m_percentage);
-    mf_SetBufferPercentageControl(&m_bufferPercentage);
+    const auto window = [bBind](CWnd& control) { return bBind ? &control : nullptr; };
+    const auto sink = [bBind](CStatusTextSink& s) { return bBind ? &s : nullptr; };
+    mf_SetVolumeStatusControl(window(m_volume));
+    mf_SetTracksStatusControl(window(m_tracks));
+    mf_SetCurrentTrackStatusControl(window(m_currentTrack));
+    mf_SetFreeSectorsStatusControl(window(m_freeSectors));
+    mf_SetCurrentDirStatusControl(window(m_currentDir));
+    mf_SetCurrentDeviceStatusControl(window(m_currentDevice));
+    mf_SetActionStatusControl(sink(m_actionSink));
+    mf_SetSubActionStatusControl(sink(m_subActionSink));
+    mf_SetPercentageControl(window(m_percentage));
+    mf_SetBufferPercentageControl(window(m_bufferPercentage));
     // One log for both kinds of line: a temporary line gives way to the next
     // line of either kind.
-    mf_SetWriteLineControl(&m_log);
-    mf_SetTemporaryLineControl(&m_log);
-}
-
-// The bridge does not notice a control going away: every slot is emptied
-// while the controls still exist.
-void CRecorderDlg::UnbindControls()
-{
-    mf_SetVolumeStatusControl(nullptr);
-    mf_SetTracksStatusControl(nullptr);
-    mf_SetCurrentTrackStatusControl(nullptr);
-    mf_SetFreeSectorsStatusControl(nullptr);
-    mf_SetCurrentDirStatusControl(nullptr);
-    mf_SetCurrentDeviceStatusControl(nullptr);
-    mf_SetActionStatusControl(nullptr);
-    mf_SetSubActionStatusControl(nullptr);
-    mf_SetPercentageControl(nullptr);
-    mf_SetBufferPercentageControl(nullptr);
-    mf_SetWriteLineControl(nullptr);
-    mf_SetTemporaryLineControl(nullptr);
+    mf_SetWriteLineControl(window(m_log));
+    mf_SetTemporaryLineControl(window(m_log));
 }
 
 void CRecorderDlg::OnStart()
@@ -95,6 +82,6 @@ void CRecorderDlg::OnCancel()
         SetUserInterrupt();
         return;
     }
-    UnbindControls();
+    SetBindings(false);
     CDialog::OnCancel();
 }

@@ -21,8 +21,7 @@ protected:
     DECLARE_MESSAGE_MAP()
 
 private:
-    void BindControls();
-    void UnbindControls();
+    void SetBindings(bool bBind);
 
     CWnd m_volume, m_tracks, m_currentTrack, m_freeSectors, m_currentDir, m_currentDevice;
     CWnd m_action, m_subAction;
