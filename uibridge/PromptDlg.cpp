@@ -8,6 +8,7 @@
 #include "PromptTexts.h"
 #include "resource.h"
 
+#include <cerrno>
 #include <cstdlib>
 
 namespace {
@@ -65,11 +66,13 @@ constexpr int kEndYesToAll = 6;        // BTN3, in every mode
 
 // The number as the C library scans it with base 0 (0x for hexadecimal, a
 // leading 0 for octal), valid only when the scan used the whole text and the
-// number lies within the bounds, compared signed or unsigned.
+// number lies within the bounds, compared signed or unsigned. A number beyond
+// the type's range is not the number typed, only the nearest limit: invalid.
 bool ScanNumberInBounds(const char* text, BOOL bSigned, LONG minimum, LONG maximum, LONG* value)
 {
     char* end = nullptr;
     bool inBounds;
+    errno = 0;
     if (bSigned) {
         const long number = std::strtol(text, &end, 0);
         inBounds = minimum <= number && number <= maximum;
@@ -79,7 +82,7 @@ bool ScanNumberInBounds(const char* text, BOOL bSigned, LONG minimum, LONG maxim
         inBounds = static_cast<unsigned long>(minimum) <= number && number <= static_cast<unsigned long>(maximum);
         *value = static_cast<LONG>(number);
     }
-    return inBounds && *end == '\0';
+    return inBounds && *end == '\0' && errno != ERANGE;
 }
 
 } // namespace

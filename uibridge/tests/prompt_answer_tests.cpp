@@ -144,7 +144,10 @@ TEST(PromptAnswers, NumberCheckAcceptsOrKeepsThePromptOpen)
         { "-1", TRUE, 0, 10, FALSE, kCancelled, kCancelled, true },
         { "-1", FALSE, 0, -1, FALSE, kCancelled, -1, false },               // 4294967295 within 0..ULONG_MAX
         { "-5", TRUE, -10, -1, FALSE, kCancelled, -5, false },
-        { "99999999999", TRUE, LONG_MIN, LONG_MAX, FALSE, kCancelled, LONG_MAX, false },
+        // Beyond the type's range: not taken as the nearest limit.
+        { "99999999999", TRUE, LONG_MIN, LONG_MAX, FALSE, kCancelled, kCancelled, true },
+        { "4294967296", FALSE, 0, -1, TRUE, 3, 3, false },
+        { "2147483647", TRUE, LONG_MIN, LONG_MAX, FALSE, kCancelled, LONG_MAX, false },
         { "5", TRUE, 10, 0, FALSE, kCancelled, kCancelled, true },          // no input fits 10..0
         { "5", TRUE, 10, 0, TRUE, 42, 42, false },
         { "abc", TRUE, 0, 10, TRUE, 500, 500, false },                      // the default, outside the bounds
