@@ -32,7 +32,10 @@ cut -d' ' -f1 "$WORK/expected" | diff -u - "$WORK/ordinals" >"$WORK/diff" || { b
 
 # __stdcall: the callee removes the arguments (ret $n), for every return.
 while read -r ordinal name bytes; do
-    "$OBJDUMP" -d --disassemble="_$name@$bytes" "$DLL" | grep -E '\sret' >"$WORK/rets"
+    # objdump may run on into a local function placed after the export:
+    # only the export's own body counts.
+    "$OBJDUMP" -d --disassemble="_$name@$bytes" "$DLL" | awk '/^[0-9a-f]+ <.*>:$/ { n++ } n == 1' |
+        grep -E '\sret' >"$WORK/rets"
     if [ ! -s "$WORK/rets" ]; then
         bad "$name: no function _$name@$bytes"
     elif [ "$bytes" -eq 0 ]; then
