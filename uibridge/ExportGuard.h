@@ -11,3 +11,13 @@ void ExportGuard(Body&& body) noexcept
     }
 }
 
+// The body's result, or the fallback when it threw.
+template <typename T, typename Body>
+T ExportGuard(T fallback, Body&& body) noexcept
+{
+    try {
+        return body();
+    } catch (...) {
+        return fallback;
+    }
+}

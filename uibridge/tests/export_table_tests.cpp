@@ -60,7 +60,7 @@ TEST_F(LoadedBridge, EveryExportIsFoundByNameAndByItsOrdinal)
 
 TEST_F(LoadedBridge, OrdinalsOutsideTheTableCarryNothing)
 {
-    // 4 and 8 to 10 wait for the prompts; 13-30, 47-60 and 65-70 stay empty.
+    // 13-30, 47-60 and 65-70 stay empty.
     for (int ordinal = 1; ordinal <= kLastOrdinal + 10; ++ordinal) {
         if (!EntryAt(ordinal)) {
             EXPECT_EQ(nullptr, ByOrdinal(ordinal)) << "ordinal " << ordinal;

@@ -1,9 +1,11 @@
 // recorder.exe started for real and driven from outside as a user would:
-// Start plays the session through the bridge, Cancel interrupts it, and the
-// bridge's interrupt message ends the log.
+// Start asks its questions in the bridge's prompts and plays the session
+// through the bridge, Cancel interrupts it, and the bridge's interrupt
+// message ends the log.
 #include "ListBoxReader.h"
 #include "ModalDriver.h"
 #include "ProcessDriver.h"
+#include "RecorderPrompts.h"
 #include "WaitUntil.h"
 
 #include "../../recorder/resource.h"
@@ -63,12 +65,14 @@ TEST_F(Recorder, CancelInterruptsTheSessionWithTheCataloguesMessage)
 {
     EXPECT_EQ("Ready", DlgItemText(m_dlg, IDC_ACTION));
     PressButton(m_dlg, IDC_START);
+    ASSERT_TRUE(AnswerSessionPrompts(m_program, {}));
     ASSERT_TRUE(WaitUntil([&] { return DlgItemText(m_dlg, IDC_CURRENT_TRACK) == "1"; }, 5000));
     EXPECT_FALSE(::IsWindowEnabled(::GetDlgItem(m_dlg, IDC_START)));
     EXPECT_EQ("Ferl 4.0 -  AUDIO_CD", DlgItemText(m_dlg, IDC_VOLUME));
     EXPECT_EQ("Recording", DlgItemText(m_dlg, IDC_ACTION));
 
     PressButton(m_dlg, IDCANCEL);
+    ASSERT_TRUE(AcknowledgeSessionMessage(m_program, false));
     ASSERT_TRUE(WaitUntil([&] { return ::IsWindowEnabled(::GetDlgItem(m_dlg, IDC_START)) != FALSE; }, 5000));
     const std::vector<std::string> lines = LogLines(m_dlg);
     ASSERT_FALSE(lines.empty());
@@ -79,13 +83,20 @@ TEST_F(Recorder, CancelInterruptsTheSessionWithTheCataloguesMessage)
     Close();
 }
 
-TEST_F(Recorder, AnUninterruptedSessionWritesEveryTrack)
+TEST_F(Recorder, AnUninterruptedSessionWritesEveryTrackWithTheAnswersGiven)
 {
     PressButton(m_dlg, IDC_START);
-    ASSERT_TRUE(WaitUntil([&] { return DlgItemText(m_dlg, IDC_ACTION) == "Done"; }, 10000));
+    SessionAnswers answers;
+    answers.speed = "0x8";
+    answers.label = "MY_DISC";
+    ASSERT_TRUE(AnswerSessionPrompts(m_program, answers));
+    ASSERT_TRUE(AcknowledgeSessionMessage(m_program, true));
+    EXPECT_EQ("Done", DlgItemText(m_dlg, IDC_ACTION));
+    EXPECT_EQ("Ferl 4.0 -  MY_DISC", DlgItemText(m_dlg, IDC_VOLUME));
     const std::vector<std::string> lines = LogLines(m_dlg);
     const std::vector<std::string> expected{
         "Recording session started.",
+        "Write speed: 8x",
         "Track 1: writing from C:\\Audio\\Track01.wav", "Track 1 written.",
         "Track 2: writing from C:\\Audio\\Track02.wav", "Track 2 written.",
         "Track 3: writing from C:\\Audio\\Track03.wav", "Track 3 written.",
@@ -96,5 +107,15 @@ TEST_F(Recorder, AnUninterruptedSessionWritesEveryTrack)
     EXPECT_EQ(100, Ask(::GetDlgItem(m_dlg, IDC_PERCENTAGE), PBM_GETPOS));
     EXPECT_EQ("3", DlgItemText(m_dlg, IDC_CURRENT_TRACK));
     EXPECT_EQ("", DlgItemText(m_dlg, IDC_SUBACTION));
+    Close();
+}
+
+TEST_F(Recorder, NoToTheQuestionWritesNothing)
+{
+    PressButton(m_dlg, IDC_START);
+    ASSERT_TRUE(AnswerSessionPrompts(m_program, { false }));
+    ASSERT_TRUE(WaitUntil([&] { return ::IsWindowEnabled(::GetDlgItem(m_dlg, IDC_START)) != FALSE; }, 5000));
+    EXPECT_EQ(std::vector<std::string>{ "Recording not started." }, LogLines(m_dlg));
+    EXPECT_EQ("Ready", DlgItemText(m_dlg, IDC_ACTION));
     Close();
 }
