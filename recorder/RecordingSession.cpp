@@ -2,6 +2,7 @@
 // disc, paced by the interrupt poll.
 #include "RecordingSession.h"
 
+#include "SessionQuestions.h"
 #include "uibridge.h"
 
 #include <cstdio>
@@ -66,14 +67,12 @@ bool Interrupted()
     return false;
 }
 
-} // namespace
-
-bool PlayRecordingSession()
+// The session itself, with the user's answers.
+bool WriteSession(const char* pszLabel, long speed)
 {
-    ClearUserInterrupt();
     DisplayPercentage(0);
     DisplayBufferPercentage(0);
-    DisplayStatus("AUDIO_CD", ST_VOLUME);
+    DisplayStatus(pszLabel, ST_VOLUME);
     DisplayStatus("FERL CDR-4 (SCSI 0, id 4)", ST_CURRENT_DEVICE);
     DisplayStatus("C:\\Audio", ST_CURRENT_DIR);
     ShowNumber(kTracks, ST_TRACKS);
@@ -82,6 +81,9 @@ bool PlayRecordingSession()
     ShowNumber(freeSectors, ST_FREE_SECTORS);
     DisplayStatus("Recording", ST_ACTION);
     WriteLine("Recording session started.");
+    char text[64];
+    std::snprintf(text, sizeof text, "Write speed: %ldx", speed);
+    WriteLine(text);
 
     DisplayStatus("Checking the disc", ST_SUBACTION);
     TemporaryLine("Checking the disc...");
@@ -101,4 +103,26 @@ bool PlayRecordingSession()
     DisplayStatus("Done", ST_ACTION);
     DisplayStatus("", ST_SUBACTION);
     return true;
+}
+
+} // namespace
+
+bool PlayRecordingSession()
+{
+    ClearUserInterrupt();
+    constexpr short kYes = 1;
+    if (QuestionDialog(session::kAskStart, 1, 0, 0) != kYes) {
+        WriteLine("Recording not started.");
+        return false;
+    }
+    const long speed = GetValue(session::kAskSpeed, session::kSlowest, session::kFastest, session::kDefaultSpeed,
+                                TRUE, TRUE);
+    char label[session::kLabelSize];
+    GetText(session::kAskLabel, session::kDefaultLabel, label, sizeof label);
+
+    const bool written = WriteSession(label, speed);
+    constexpr int kInformation = 1;
+    constexpr int kError = 3;
+    MessageDialog(written ? session::kWritten : session::kInterrupted, written ? kInformation : kError, 0, 0);
+    return written;
 }

@@ -9,6 +9,8 @@ struct Search {
     DWORD pid;
     std::string caption;
     HWND found;
+    int itemId = 0;            // 0: any dialog with the caption
+    std::string itemText;
 };
 
 BOOL CALLBACK FindTopLevel(HWND hWnd, LPARAM lParam)
@@ -22,6 +24,12 @@ BOOL CALLBACK FindTopLevel(HWND hWnd, LPARAM lParam)
     ::GetWindowTextA(hWnd, text, sizeof text);
     if (s->caption != text)
         return TRUE;
+    if (s->itemId) {
+        char item[1024] = "";
+        ::GetDlgItemTextA(hWnd, s->itemId, item, sizeof item);
+        if (s->itemText != item)
+            return TRUE;
+    }
     s->found = hWnd;
     return FALSE;
 }
@@ -60,9 +68,14 @@ ChildProcess::~ChildProcess()
 
 HWND ChildProcess::WaitForDialog(const char* caption, DWORD timeoutMs) const
 {
+    return WaitForDialogShowing(caption, 0, "", timeoutMs);
+}
+
+HWND ChildProcess::WaitForDialogShowing(const char* caption, int id, const char* text, DWORD timeoutMs) const
+{
     const DWORD start = ::GetTickCount();
     do {
-        Search s = { m_pi.dwProcessId, caption, nullptr };
+        Search s = { m_pi.dwProcessId, caption, nullptr, id, text };
         ::EnumWindows(FindTopLevel, reinterpret_cast<LPARAM>(&s));
         if (s.found)
             return s.found;
@@ -73,7 +86,7 @@ HWND ChildProcess::WaitForDialog(const char* caption, DWORD timeoutMs) const
 
 bool ChildProcess::HasWindow(const char* caption) const
 {
-    Search s = { m_pi.dwProcessId, caption, nullptr };
+    Search s = { m_pi.dwProcessId, caption, nullptr, 0, "" };
     ::EnumWindows(FindTopLevel, reinterpret_cast<LPARAM>(&s));
     return s.found != nullptr;
 }

@@ -19,6 +19,9 @@ public:
     // A visible top-level dialog of this process with that caption, polled
     // until the timeout; null if none appeared.
     HWND WaitForDialog(const char* caption, DWORD timeoutMs = 10000) const;
+    // The same, but only a dialog whose control of that id shows that text,
+    // to tell apart dialogs that share a caption.
+    HWND WaitForDialogShowing(const char* caption, int id, const char* text, DWORD timeoutMs = 10000) const;
     bool HasWindow(const char* caption) const;
     // Waits for the end; the exit code, or STILL_ACTIVE after the timeout.
     DWORD WaitForExit(DWORD timeoutMs = 10000) const;
