@@ -69,24 +69,6 @@ StoredValue ReadValue(const char* path, const char* name)
     return out;
 }
 
-DWORD ProcessHandleCount()
-{
-    typedef BOOL(WINAPI * Fn)(HANDLE, PDWORD);
-    auto fn = reinterpret_cast<Fn>(reinterpret_cast<void*>(
-        ::GetProcAddress(::GetModuleHandleA("kernel32.dll"), "GetProcessHandleCount")));
-    DWORD count = 0;
-    if (fn && fn(::GetCurrentProcess(), &count) && count != 0)
-        return count;
-    // Wine reports no count: probe the handle table (handles are multiples
-    // of four and handed out lowest first).
-    for (UINT_PTR value = 4; value < 0x10000; value += 4) {
-        DWORD flags;
-        if (::GetHandleInformation(reinterpret_cast<HANDLE>(value), &flags))
-            ++count;
-    }
-    return count;
-}
-
 ScopedCdromKey::ScopedCdromKey(bool create)
 {
     DeleteKeyTree(kCdromKeyPath);

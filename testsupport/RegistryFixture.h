@@ -20,11 +20,6 @@ struct StoredValue {
 };
 StoredValue ReadValue(const char* path, const char* name);
 
-// The open-handle count of this process (GetProcessHandleCount, looked up at
-// run time: it is newer than the system the programs target; where it
-// reports nothing, the handle table is probed).
-DWORD ProcessHandleCount();
-
 // Removes the Cdrom key around each test, leaving the machine as found.
 class ScopedCdromKey {
 public:

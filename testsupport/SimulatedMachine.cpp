@@ -10,19 +10,23 @@ namespace {
 
 const char* const kImageNames[] = { "Cdrom.sys", "Cdrom.org" };
 
-void DeleteCdromService()
+} // namespace
+
+bool DeleteCdromService()
 {
     SC_HANDLE manager = ::OpenSCManagerA(nullptr, nullptr, SC_MANAGER_ALL_ACCESS);
     if (!manager)
-        return;
+        return false;
     if (SC_HANDLE service = ::OpenServiceA(manager, "Cdrom", SERVICE_ALL_ACCESS)) {
         ::DeleteService(service);
         ::CloseServiceHandle(service);
     }
+    SC_HANDLE still = ::OpenServiceA(manager, "Cdrom", SERVICE_QUERY_STATUS);
+    if (still)
+        ::CloseServiceHandle(still);
     ::CloseServiceHandle(manager);
+    return still == nullptr;
 }
-
-} // namespace
 
 ScopedCdromService::ScopedCdromService()
 {

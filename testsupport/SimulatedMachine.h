@@ -18,6 +18,11 @@ public:
     ScopedCdromService& operator=(const ScopedCdromService&) = delete;
 };
 
+// Deletes the Cdrom service; true when it is gone at once, which it is only
+// when no handle to it is left open anywhere (a deleted service lives on,
+// marked for deletion, until its last handle is closed).
+bool DeleteCdromService();
+
 // Registers Cdrom as the stock system has it, with the given start type.
 bool SeedCdromService(DWORD startType, DWORD errorControl, const char* imagePath, const char* displayName);
 

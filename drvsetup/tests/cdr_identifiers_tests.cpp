@@ -2,6 +2,7 @@
 // prefix: what is stored, under which numbers, and what removal leaves.
 #include "CdrIdentifiers.h"
 #include "Machine.h"
+#include "ProcessResources.h"
 #include "RegistryFixture.h"
 
 #include <gtest/gtest.h>

@@ -1,5 +1,6 @@
 // The Cdrom service key against the real registry of the test prefix.
 #include "CdromKey.h"
+#include "ProcessResources.h"
 #include "RegistryFixture.h"
 
 #include <gtest/gtest.h>

