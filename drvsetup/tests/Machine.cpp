@@ -1,4 +1,4 @@
-// The RegisteredCDR list as the tests seed and read it.
+// The RegisteredCDR list as the tests seed and read it; the stock driver image.
 #include "Machine.h"
 
 #include "RegistryFixture.h"
@@ -47,4 +47,13 @@ Entries StoredEntries()
     }
     ::RegCloseKey(list);
     return entries;
+}
+
+std::string StockImage()
+{
+    std::string bytes;
+    for (int round = 0; round < 16; ++round)
+        for (int b = 0; b < 256; ++b)
+            bytes += static_cast<char>(b);
+    return bytes;
 }

@@ -2,19 +2,16 @@
 // machine with the Cdrom service, its key and the prefix's own
 // system32\drivers: every summary, the controls, the registry and the files
 // after each command.
-#include "InstallerDlg.h"
+#include "InstallerWindowDriver.h"
 #include "Machine.h"
-#include "MessageBoxReader.h"
 #include "RecorderConfig.h"
 #include "RegistryFixture.h"
-#include "TempDir.h"
 #include "Texts.h"
 #include "resource.h"
 
 #include <gtest/gtest.h>
 
 #include <cstring>
-#include <functional>
 
 namespace {
 
@@ -36,30 +33,6 @@ enum Obstacle {
 };
 
 enum ServiceState { kNoServiceKey, kKeyOnly, kStockService };
-
-struct Controls {
-    bool uninstallEnabled;
-    bool autorunEnabled;
-    bool autorunChecked;
-    bool operator==(const Controls& o) const
-    {
-        return uninstallEnabled == o.uninstallEnabled && autorunEnabled == o.autorunEnabled
-               && autorunChecked == o.autorunChecked;
-    }
-};
-
-std::ostream& operator<<(std::ostream& os, const Controls& c)
-{
-    return os << "{uninstall " << c.uninstallEnabled << ", autorun " << c.autorunEnabled << ", checked "
-              << c.autorunChecked << "}";
-}
-
-Controls ReadControls(HWND main)
-{
-    return { ::IsWindowEnabled(::GetDlgItem(main, IDC_UNINSTALL)) != FALSE,
-             ::IsWindowEnabled(::GetDlgItem(main, IDC_AUTORUN)) != FALSE,
-             ::SendDlgItemMessageA(main, IDC_AUTORUN, BM_GETCHECK, 0, 0) == BST_CHECKED };
-}
 
 // The directories as the obstacle has them; the system's otherwise.
 class ObstaclePlatform : public CommandPlatform {
@@ -122,83 +95,6 @@ private:
     HANDLE m_file = INVALID_HANDLE_VALUE;
     SC_HANDLE m_manager = nullptr;
     SC_HANDLE m_service = nullptr;
-};
-
-struct RunResult {
-    std::vector<MessageBoxSeen> boxes;
-    std::vector<Controls> atBox;   // the main window's controls while each box was up
-    Controls after = {};
-    HWND main = nullptr;
-    bool finished = false;
-};
-
-struct BoxSearch {
-    HWND main;
-    HWND found;
-};
-
-BOOL CALLBACK FindBoxProc(HWND hWnd, LPARAM lParam)
-{
-    auto* search = reinterpret_cast<BoxSearch*>(lParam);
-    char cls[16] = "";
-    ::GetClassNameA(hWnd, cls, sizeof cls);
-    if (hWnd == search->main || std::string(cls) != "#32770" || !::IsWindowVisible(hWnd))
-        return TRUE;
-    search->found = hWnd;
-    return FALSE;
-}
-
-// Any dialog of this thread other than the main window: a message box.
-HWND FindBox(HWND main)
-{
-    BoxSearch search = { main, nullptr };
-    ::EnumThreadWindows(::GetCurrentThreadId(), FindBoxProc, reinterpret_cast<LPARAM>(&search));
-    return search.found;
-}
-
-// Opens the main window, runs beforeFirst, presses the buttons one after
-// the other, reads and closes every box, then reads the controls and exits.
-RunResult RunCommands(const std::vector<int>& buttons, CommandPlatform& platform,
-                      const std::function<void()>& beforeFirst = {})
-{
-    RunResult run;
-    size_t next = 0;
-    ModalDriver driver({ [&](HWND top) {
-        if (!run.main && ::GetDlgItem(top, IDC_INSTALL))
-            run.main = top;
-        if (HWND box = FindBox(run.main)) {
-            run.boxes.push_back(ReadMessageBox(box));
-            run.atBox.push_back(ReadControls(run.main));
-            PressButton(box, IDOK);
-            return false;
-        }
-        if (next == 0 && beforeFirst)
-            beforeFirst();
-        if (next < buttons.size()) {
-            PressButton(run.main, buttons[next++]);
-            return false;
-        }
-        run.after = ReadControls(run.main);
-        PressButton(run.main, IDOK);
-        return true;
-    } });
-    CInstallerDlg dlg(nullptr, platform);
-    dlg.DoModal();
-    run.finished = driver.Finished() && !driver.TimedOut();
-    return run;
-}
-
-// The machine of one scenario: the Cdrom service and its key, the prefix's
-// driver directory with the stock image, and the installer's directory as
-// the current directory.
-class InstallMachine : public ::testing::Test {
-protected:
-    InstallMachine() : m_installDir("install-dir"), m_inside(m_installDir.Path()) {}
-
-    ScopedCdromService m_service;
-    ScopedDriverDirectory m_drivers;
-    TempDir m_installDir;
-    ScopedCurrentDirectory m_inside;
 };
 
 std::string Summary(std::initializer_list<const char*> parts)

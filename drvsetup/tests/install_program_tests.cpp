@@ -29,16 +29,6 @@ std::string PressAndReadSummary(ChildProcess& program, HWND main, int button)
     return seen.text;
 }
 
-// A driver image with every byte value, line ends and NULs included.
-std::string StockImage()
-{
-    std::string bytes;
-    for (int round = 0; round < 16; ++round)
-        for (int b = 0; b < 256; ++b)
-            bytes += static_cast<char>(b);
-    return bytes;
-}
-
 } // namespace
 
 TEST(InstallProgram, InstallUninstallExitLeavesTheOriginalDriver)
