@@ -1,6 +1,8 @@
 // ChildProcess: start, find windows, wait.
 #include "ProcessDriver.h"
 
+#include "WaitUntil.h"
+
 #include <cstring>
 #include <vector>
 
@@ -41,6 +43,11 @@ std::string BuildBinDirectory()
     DWORD n = ::GetModuleFileNameA(nullptr, path, sizeof path);
     std::string dir(path, n);
     return dir.substr(0, dir.find_last_of('\\'));
+}
+
+bool WaitUntilGone(HWND hWnd, DWORD timeoutMs)
+{
+    return WaitUntil([hWnd] { return !::IsWindow(hWnd); }, timeoutMs);
 }
 
 ChildProcess::ChildProcess(const char* exe, const std::string& workingDirectory)

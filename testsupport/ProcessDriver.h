@@ -33,6 +33,10 @@ private:
 
 std::string BuildBinDirectory();
 
+// Waits until the window (of any process) is destroyed; false when it is
+// still there after the timeout.
+bool WaitUntilGone(HWND hWnd, DWORD timeoutMs = 10000);
+
 // Sets HKCU\Software\Wine "Version" for the programs started while it lives;
 // Wine reads it at process start.
 class ScopedWineVersion {

@@ -24,8 +24,8 @@ std::string PressAndReadSummary(ChildProcess& program, HWND main, int button)
     MessageBoxSeen seen = ReadMessageBox(box);
     EXPECT_EQ(main, seen.owner);
     ::PostMessageA(box, WM_COMMAND, IDOK, 0);
-    for (int n = 0; n < 200 && ::IsWindow(box); ++n)
-        ::Sleep(10);
+    // The next box is found by its caption: this one must be gone first.
+    EXPECT_TRUE(WaitUntilGone(box));
     return seen.text;
 }
 
