@@ -1,12 +1,22 @@
 #!/bin/bash
-# Builds and runs the identifier registration benchmark under Wine in the
-# test prefix (not while scripts/test.sh runs: both use its registry).
+# Builds and runs the benchmarks under Wine in a prefix of their own (so that
+# they never meet the tests' registry) on a virtual display, and prints every
+# figure: identifier registration growth, and Install and Uninstall through
+# the main window beside their calls alone.
 set -euo pipefail
 . "$(dirname "$0")/common.sh"
 
 ensure_packages
 build_presets win64
-wine_prefix "$BUILD/wineprefix-test"
+
 trap stop_all EXIT
+# The display comes first: the first Wine process of a session starts the
+# desktop process, which keeps the display it was started with.
+start_display
+wine_prefix "$BUILD/wineprefix-bench"
 start_wineserver
-"$WINELOADER" "$BUILD/win64/bin/register_bench.exe"
+
+for bench in register_bench install_bench; do
+    log "$bench"
+    "$WINELOADER" "$BUILD/win64/bin/$bench.exe"
+done
