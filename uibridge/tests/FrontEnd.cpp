@@ -103,6 +103,11 @@ CWnd& FrontEnd::ListBox()
     return Child("LISTBOX", "", WS_VSCROLL | LBS_NOINTEGRALHEIGHT, 100);
 }
 
+CWnd& FrontEnd::QuietListBox()
+{
+    return Child("LISTBOX", "", LBS_NOREDRAW | LBS_NOINTEGRALHEIGHT, 100);
+}
+
 CWnd& FrontEnd::ProgressBar(int maximum)
 {
     CWnd& bar = Child(PROGRESS_CLASSA, "", 0, 20);
