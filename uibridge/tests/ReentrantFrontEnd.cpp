@@ -2,10 +2,12 @@
 // what each call should leave behind.
 #include "ReentrantFrontEnd.h"
 
+#include "PromptProbe.h"
 #include "uibridge.h"
 
 #include <commctrl.h>
 
+#include <algorithm>
 #include <sstream>
 
 namespace {
@@ -46,13 +48,14 @@ constexpr int kMaxDepth = 3;
 constexpr WORD kOtherCommand = 1234;
 const char kInterrupted[] = "Operation interrupted by the user.";
 const char kTitle[] = "Ferl 4.0";
+// A prompt's answer comes from a timer; the run takes far less than this.
+constexpr DWORD kResponderTimeoutMs = 120000;
 
-std::string WindowText(HWND hWnd)
-{
-    std::string text(static_cast<size_t>(::GetWindowTextLengthA(hWnd)) + 1, '\0');
-    text.resize(static_cast<size_t>(::GetWindowTextA(hWnd, &text[0], static_cast<int>(text.size()))));
-    return text;
-}
+// How a prompt may be answered and what its export then returns.
+struct Choice {
+    int button;
+    short result;
+};
 
 // The message kind under which a posted message is counted.
 UINT Counted(UINT message)
@@ -62,8 +65,8 @@ UINT Counted(UINT message)
 
 } // namespace
 
-ReentrantFrontEnd::ReentrantFrontEnd(unsigned seed, Mismatches& mismatches)
-    : m_mismatches(mismatches), m_rng(seed)
+ReentrantFrontEnd::ReentrantFrontEnd(unsigned seed, Mismatches& mismatches, bool prompts)
+    : m_mismatches(mismatches), m_rng(seed), m_prompts(prompts)
 {
     for (int i = 0; i < 3; ++i)
         m_candidates[Field].push_back(&m_frontEnd.Static());
@@ -75,6 +78,11 @@ ReentrantFrontEnd::ReentrantFrontEnd(unsigned seed, Mismatches& mismatches)
     for (int i = 0; i < 2; ++i)
         m_candidates[List].push_back(&m_frontEnd.QuietListBox());
     m_frontEnd.onMessage = [this](UINT message, WPARAM wParam) { OnMessage(message, wParam); };
+    if (m_prompts) {
+        m_responder = std::make_unique<ModalDriver>(
+            std::vector<ModalDriver::Step>{ [this](HWND top) { return AnswerTopPrompt(top); } },
+            kResponderTimeoutMs);
+    }
 }
 
 ReentrantFrontEnd::~ReentrantFrontEnd()
@@ -101,6 +109,10 @@ void ReentrantFrontEnd::EngineStep()
 
 void ReentrantFrontEnd::PostRandom()
 {
+    if (m_prompts && m_rng() % 64 == 0) {
+        Post(WM_APP + Prompt, 0);
+        return;
+    }
     const unsigned kind = m_rng() % 10;
     if (kind < 6)
         Post(WM_APP + m_rng() % kActions, 0);
@@ -147,6 +159,11 @@ void ReentrantFrontEnd::Act(int action)
         break;
     case Line: WriteRandomLine(); break;
     case PostCancel: Post(WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED)); break;
+    case Prompt:
+        // A prompt over a prompt, but no deeper.
+        if (m_pending.size() < 2)
+            AskRandomPrompt();
+        break;
     default: break;
     }
     --m_depth;
@@ -240,6 +257,84 @@ void ReentrantFrontEnd::SetRandomPercentage(bool buffer)
     if (const HWND bar = BoundWindow(buffer ? kBufferSlot : kPercentageSlot))
         m_barPositions[bar] = percentage < 0 ? 0 : percentage;
     buffer ? DisplayBufferPercentage(percentage) : DisplayPercentage(percentage);
+}
+
+template <typename Call>
+auto ReentrantFrontEnd::Ask(PendingPrompt prompt, Call&& call) -> decltype(call())
+{
+    m_pending.push_back(std::move(prompt));
+    m_deepestPrompt = std::max(m_deepestPrompt, m_pending.size());
+    const auto result = call();
+    const bool answered = m_pending.back().answered;
+    m_pending.pop_back();
+    m_mismatches.Check(answered, [] { return std::string("a prompt ended before it was answered"); });
+    ++m_promptsAnswered;
+    return result;
+}
+
+void ReentrantFrontEnd::AskRandomPrompt()
+{
+    const std::string text = RandomLine(m_rng, m_lines++);
+    const auto check = [this](long result, long expected, const char* what) {
+        m_mismatches.Check(result == expected, [&] {
+            return std::string(what) + " returned " + std::to_string(result) + " for " + std::to_string(expected);
+        });
+    };
+    switch (m_rng() % 4) {
+    case 0: {
+        // Types 2 and 4 have a second button; the cancel command is Escape.
+        const int type = 1 + static_cast<int>(m_rng() % 5);
+        const Choice choices[] = { { kBtn1, 2 }, { IDCANCEL, 2 }, { kBtn2, 3 } };
+        const Choice& c = choices[m_rng() % (type == 2 || type == 4 ? 3 : 2)];
+        check(Ask({ c.button, "" }, [&] { return MessageDialog(text.c_str(), type, 0, 0); }), c.result,
+              "MessageDialog");
+        break;
+    }
+    case 1: {
+        const int type = 1 + static_cast<int>(m_rng() % 3);
+        const Choice choices[] = { { kBtn1, 1 }, { kBtn2, 0 }, { IDCANCEL, 2 }, { kBtn3, 6 } };
+        const Choice& c = choices[m_rng() % (type == 2 ? 4 : 3)];
+        check(Ask({ c.button, "" }, [&] { return QuestionDialog(text.c_str(), type, 0, 0); }), c.result,
+              "QuestionDialog");
+        break;
+    }
+    case 2: {
+        const long typed = static_cast<long>(m_rng() % 1001);
+        const bool confirmed = m_rng() % 2 == 0;
+        check(Ask({ confirmed ? kBtn1 : IDCANCEL, std::to_string(typed) },
+                  [&] { return GetValue(text.c_str(), 0, 1000, 500, TRUE, TRUE); }),
+              confirmed ? typed : 500, "GetValue");
+        break;
+    }
+    default: {
+        const std::string typed = "answer " + std::to_string(m_rng());
+        const bool confirmed = m_rng() % 2 == 0;
+        char answer[64];
+        Ask({ confirmed ? kBtn1 : IDCANCEL, typed },
+            [&] {
+                GetText(text.c_str(), "initial", answer, static_cast<int>(sizeof answer));
+                return 0;
+            });
+        const std::string expected = confirmed ? typed : "initial";
+        m_mismatches.Check(expected == answer, [&] { return "GetText gave \"" + std::string(answer) + "\""; });
+        break;
+    }
+    }
+}
+
+// The step of the responder's timer: the innermost prompt that is waiting
+// gets its answer, once.
+bool ReentrantFrontEnd::AnswerTopPrompt(HWND top)
+{
+    if (m_pending.empty() || m_pending.back().answered)
+        return false;
+    PendingPrompt& prompt = m_pending.back();
+    if (!prompt.typed.empty())
+        ::SetDlgItemTextA(top, kEdit, prompt.typed.c_str());
+    PressButton(top, prompt.button);
+    prompt.answered = true;
+    // The step never ends: there are more prompts to come.
+    return false;
 }
 
 void ReentrantFrontEnd::CheckControls()

@@ -1,6 +1,7 @@
 // The bridge under a storm of calls from seeded generators: a million log
 // lines into lists that are bound anew every few thousand lines, and status
-// calls whose pumped handlers call the bridge again. The lists, fields, bars,
+// calls whose pumped handlers call the bridge again, also asking the user in
+// prompts that the handlers of further messages open over them. The lists, fields, bars,
 // sinks and the flag must match what the calls asked for, no message may be
 // lost, and the process must not gain handles, objects or windows from one
 // round to the next.
@@ -94,5 +95,33 @@ TEST(Storm, HandlersPumpedByTheBridgeCallItAgain)
         }
         frontEnd.DrainAndCheckDelivery();
     }
+    EXPECT_EQ(0, mismatches.Count()) << mismatches.First();
+}
+
+// The prompts' modal loops dispatch the front end's messages too, so the
+// handlers run inside the prompts and may open one prompt over another.
+TEST(Storm, PromptsOpenedFromPumpedHandlersAnswerAsAsked)
+{
+    Mismatches mismatches;
+    ResourceRounds rounds;
+    const int steps = ReliabilitySize(2000);
+    const int round = std::max(1, steps / kRounds);
+    int answered = 0;
+    size_t deepest = 0;
+    {
+        ReentrantFrontEnd frontEnd(4711, mismatches, true);
+        for (int n = 0; n < steps; ++n) {
+            frontEnd.EngineStep();
+            if ((n + 1) % round == 0) {
+                frontEnd.CheckControls();
+                rounds.EndOfRound(mismatches);
+            }
+        }
+        frontEnd.DrainAndCheckDelivery();
+        answered = frontEnd.PromptsAnswered();
+        deepest = frontEnd.DeepestPrompt();
+    }
+    EXPECT_GT(answered, 0);
+    EXPECT_EQ(2u, deepest) << "no prompt was opened over another";
     EXPECT_EQ(0, mismatches.Count()) << mismatches.First();
 }
