@@ -2,7 +2,7 @@
 #pragma once
 
 #include "CWnd.h"
-#include "StatusTextSink.h"
+#include "uibridge.h"
 
 class CStaticTextSink : public CStatusTextSink {
 public:

@@ -4,7 +4,7 @@
 #pragma once
 
 #include "CWnd.h"
-#include "StatusTextSink.h"
+#include "uibridge.h"
 
 #include <functional>
 #include <memory>
