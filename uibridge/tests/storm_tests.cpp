@@ -20,6 +20,30 @@ namespace {
 
 constexpr int kRounds = 10;
 
+struct PromptCounts {
+    int answered;
+    size_t deepest;   // the most prompts open at once
+};
+
+// The engine's steps against a front end whose handlers call the bridge
+// again; the controls and the process's resources are checked at the end of
+// every round, the delivery of every message at the end.
+PromptCounts RunReentrantStorm(unsigned seed, int steps, bool prompts, Mismatches& mismatches)
+{
+    ResourceRounds rounds;
+    const int round = std::max(1, steps / kRounds);
+    ReentrantFrontEnd frontEnd(seed, mismatches, prompts);
+    for (int n = 0; n < steps; ++n) {
+        frontEnd.EngineStep();
+        if ((n + 1) % round == 0) {
+            frontEnd.CheckControls();
+            rounds.EndOfRound(mismatches);
+        }
+    }
+    frontEnd.DrainAndCheckDelivery();
+    return { frontEnd.PromptsAnswered(), frontEnd.DeepestPrompt() };
+}
+
 } // namespace
 
 TEST(Storm, AMillionLogLinesKeepTheRule)
@@ -81,20 +105,7 @@ TEST(Storm, AMillionLogLinesKeepTheRule)
 TEST(Storm, HandlersPumpedByTheBridgeCallItAgain)
 {
     Mismatches mismatches;
-    ResourceRounds rounds;
-    const int steps = ReliabilitySize(20000);
-    const int round = std::max(1, steps / kRounds);
-    {
-        ReentrantFrontEnd frontEnd(20261211, mismatches);
-        for (int n = 0; n < steps; ++n) {
-            frontEnd.EngineStep();
-            if ((n + 1) % round == 0) {
-                frontEnd.CheckControls();
-                rounds.EndOfRound(mismatches);
-            }
-        }
-        frontEnd.DrainAndCheckDelivery();
-    }
+    RunReentrantStorm(20261211, ReliabilitySize(20000), false, mismatches);
     EXPECT_EQ(0, mismatches.Count()) << mismatches.First();
 }
 
@@ -103,25 +114,8 @@ TEST(Storm, HandlersPumpedByTheBridgeCallItAgain)
 TEST(Storm, PromptsOpenedFromPumpedHandlersAnswerAsAsked)
 {
     Mismatches mismatches;
-    ResourceRounds rounds;
-    const int steps = ReliabilitySize(2000);
-    const int round = std::max(1, steps / kRounds);
-    int answered = 0;
-    size_t deepest = 0;
-    {
-        ReentrantFrontEnd frontEnd(4711, mismatches, true);
-        for (int n = 0; n < steps; ++n) {
-            frontEnd.EngineStep();
-            if ((n + 1) % round == 0) {
-                frontEnd.CheckControls();
-                rounds.EndOfRound(mismatches);
-            }
-        }
-        frontEnd.DrainAndCheckDelivery();
-        answered = frontEnd.PromptsAnswered();
-        deepest = frontEnd.DeepestPrompt();
-    }
-    EXPECT_GT(answered, 0);
-    EXPECT_EQ(2u, deepest) << "no prompt was opened over another";
+    const PromptCounts prompts = RunReentrantStorm(4711, ReliabilitySize(2000), true, mismatches);
+    EXPECT_GT(prompts.answered, 0);
+    EXPECT_EQ(2u, prompts.deepest) << "no prompt was opened over another";
     EXPECT_EQ(0, mismatches.Count()) << mismatches.First();
 }
