@@ -22,9 +22,9 @@ ctest --output-on-failure --timeout 300 "$@" 2>&1 | tee "$BUILD/ctest.log"
 status=${PIPESTATUS[0]}
 
 # The whole suite once more with Wine's heap checking: any heap error it
-# reports (an overrun, a write after free) fails the run. The reliability
-# suites run at a quarter of their size here (RELIABILITY_DIVISOR), which
-# keeps the whole script within CI's time.
+# reports (an overrun, a write after free) fails the run. The bridge's storm
+# suite runs at a quarter of its size here (RELIABILITY_DIVISOR), which keeps
+# the whole script within CI's time.
 log "running tests with heap checking"
 RELIABILITY_DIVISOR=4 WINEDEBUG=-all,warn+heap,err+heap ctest -V --timeout 300 "$@" >"$BUILD/ctest-heap.log" 2>&1
 heap_status=$?
