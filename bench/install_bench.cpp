@@ -13,6 +13,7 @@
 #include "ModalDriver.h"
 #include "PathJoin.h"
 #include "RegistryFixture.h"
+#include "SideBySide.h"
 #include "SimulatedMachine.h"
 #include "TempDir.h"
 #include "Texts.h"
@@ -56,12 +57,6 @@ double Milliseconds(const std::function<bool()>& work, bool& ok)
     const double start = Now();
     ok = work() && ok;
     return Now() - start;
-}
-
-double Median(std::vector<double> times)
-{
-    std::sort(times.begin(), times.end());
-    return times[times.size() / 2];
 }
 
 // The summary box is closed as soon as it is up, and its text is read as it
